@@ -3,6 +3,8 @@
 #include "core/controls.h"
 #include "core/platform.h"
 
+#include <QString>
+
 #include <array>
 #include <cstdint>
 
@@ -24,13 +26,13 @@ public:
     Cwiat(ItemList& record, const AppearanceTargets& targets, const FontPlatform& fonts);
 
     PictureBox picColor;
-    std::array<Label, 9> Label_Cv;          // 0..8; only 0..8 as defined exist
+    std::array<Label, 9> Label_Cv; // 0..8; only 0..8 as defined exist
     std::array<Slider, 3> Slider1{Slider(0, 255), Slider(0, 255), Slider(0, 255)}; // R, G, B
     std::array<Label, 3> Label_ST;
     std::array<OptionButton, 4> Option1;
     // 0 the installed font names (hidden, sorted), 1 the sizes "8" to "14"
     std::array<ListBox, 2> List_font{ListBox(Sorting::Sorted), ListBox(Sorting::Unsorted)};
-    std::array<TextBox, 1> Text_Cv;         // the sample "Шрифт"
+    std::array<TextBox, 1> Text_Cv; // the sample "Шрифт"
 
     std::uint8_t Current_Target = 0;
     std::int32_t Current_Colour = 0;
@@ -50,6 +52,14 @@ public:
     bool isClosed() const { return m_closed; }
 
 private:
+    // Record reads never fail: a missing or non-numeric item counts as 0 and
+    // numbers are held within their ranges.
+    QString recordText(int position) const;
+    Colour recordColour(int position) const;
+    int recordComponent(int position) const;
+    void writeRecord(int position, long long value);
+    void close();
+
     ItemList& m_record;
     AppearanceTargets m_targets;
     const FontPlatform& m_fonts;
@@ -58,3 +68,6 @@ private:
 
 // Red, green and blue of a Colour value; bits above 23 are ignored.
 Rgb cwetowe_RGB(std::int32_t colour);
+
+// "Цвят в 10/16-тичен код = <decimal> /H<upper-case hex>".
+QString colourCaption(std::int32_t colour);
