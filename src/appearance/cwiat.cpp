@@ -136,7 +136,8 @@ void Cwiat::Form_Load() {
         if (names.item(i) == fontName) names.setSelected(i);
     }
     const QString fontSize = recordText(AppearanceRecord::FontSize);
-    Text_Cv[0].setFontSize(numericParse(fontSize));
+    // Only a damaged record has no size; the sample then keeps its own.
+    if (const double points = numericParse(fontSize); points > 0.0) Text_Cv[0].setFontSize(points);
     ItemList& sizes = List_font[1].list();
     for (int i = 0; i < sizes.count(); ++i) {
         if (sizes.item(i) == fontSize) sizes.setSelected(i);

@@ -522,6 +522,7 @@ TEST_F(AppearanceWindow, DamagedRecordsAreReadSafely) {
         EXPECT_EQ(record.count(), c.items.size());
         EXPECT_EQ(sliders(), c.sliders);
         EXPECT_EQ(w.picColor.background(), c.form);
+        EXPECT_GT(w.Text_Cv[0].font().size, 0.0);
         w.Option1_Click(1);
         move(0, 255);
         w.mnu_zapis_Click();
