@@ -26,7 +26,9 @@ public:
     Cwiat(ItemList& record, const AppearanceTargets& targets, const FontPlatform& fonts);
 
     PictureBox picColor;
-    std::array<Label, 9> Label_Cv; // 0..8; only 0..8 as defined exist
+    // 0..2 the letters of the sliders, 3 the colour caption, 4 the size label,
+    // 5..8 the names of the four colour targets
+    std::array<Label, 9> Label_Cv;
     std::array<Slider, 3> Slider1{Slider(0, 255), Slider(0, 255), Slider(0, 255)}; // R, G, B
     std::array<Label, 3> Label_ST;
     std::array<OptionButton, 4> Option1;
