@@ -47,6 +47,9 @@ fi
 if [[ -f $metainfo ]]; then
     report=$(appstreamcli validate --no-net --strict "$metainfo" 2>&1) ||
         fail "appstreamcli validate:"$'\n'"$report"
+    # The tree check also finds the launcher and icons the metainfo points to.
+    report=$(appstreamcli validate-tree --no-net --strict "$prefix" 2>&1) ||
+        fail "appstreamcli validate-tree:"$'\n'"$report"
 else
     fail "no metainfo at ${metainfo#"$prefix"/}"
 fi
