@@ -16,6 +16,11 @@ struct PercentCase {
     int percent;
 };
 
+void PrintTo(const PercentCase& c, std::ostream* os) {
+    *os << c.left << "x" << c.right << ", " << c.rightAnswers << " right, " << c.wrongAnswers
+        << " wrong";
+}
+
 class Percentages : public testing::TestWithParam<PercentCase> {};
 
 TEST_P(Percentages, CountsRightAnswersAgainstAllCombinations) {

@@ -106,6 +106,10 @@ struct RemovalCase {
     int answerClicks;  // Slowo_Click(2) raised by "Върни"
 };
 
+void PrintTo(const RemovalCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Removal : public testing::TestWithParam<RemovalCase> {};
 
 TEST_P(Removal, SelectsTheNextOrLastAnswer) {
