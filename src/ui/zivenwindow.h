@@ -15,7 +15,7 @@ class Ziven;
 // is followed by refresh(), which shows what every open window's model now
 // holds and opens, raises or closes the appearance and picture windows as
 // their models say. Controls carry their model names as object names
-// ("Slowo(0)", "Uprawl(3)", ...).
+// ("Slowo(0)", "Uprawl(3)", ...). The model must outlive the window.
 class ZivenWindow : public QMainWindow {
     Q_OBJECT
 public:
