@@ -73,10 +73,12 @@ void Ziven::Remove_Answer() {
     const int a = answers.selected();
     if (a == -1) return;
 
+    // Where each phrase lands; nothing before the remap below touches the
+    // relation lists again (the nested answer click only reads them).
     const int left = keyPosition(dum_N[4], dum_N[2].item(a), m_content.Danni(0).count());
-    if (left != -1) Slowo[0].list().add(m_content.Danni(0).item(left));
+    const int leftAt = left != -1 ? Slowo[0].list().add(m_content.Danni(0).item(left)) : -1;
     const int right = keyPosition(dum_N[5], dum_N[3].item(a), m_content.Danni(1).count());
-    if (right != -1) Slowo[1].list().add(m_content.Danni(1).item(right));
+    const int rightAt = right != -1 ? Slowo[1].list().add(m_content.Danni(1).item(right)) : -1;
 
     dum_N[2].removeAt(a);
     dum_N[3].removeAt(a);
@@ -86,7 +88,8 @@ void Ziven::Remove_Answer() {
     // runs Slowo_Click(2) before the maps are rebuilt.
     if (a < answers.count()) answers.setSelected(a);
 
-    Map_Shown_Numbers();
+    // Map_Shown_Numbers, done incrementally with the same result.
+    remapAfterReturn(leftAt, rightAt);
     Show_Remaining();
 
     if (answers.selected() == -1 && !answers.isEmpty()) answers.setSelected(answers.count() - 1);

@@ -14,17 +14,20 @@ QStringList countingUpTo(int count) {
     return numbers;
 }
 
-// The key-list number of each shown phrase. A shown text that is not in the
+// The key-list number of a shown phrase. A shown text that is not in the
 // content (the program never puts one there) gets "0", which names no phrase,
 // so the map stays position for position with the shown list.
+QString numberOf(const QString& text, const Ziven_danni& content, int side, const ItemList& keys) {
+    const int position = content.firstPositionOf(side, text);
+    return position < 0 ? QStringLiteral("0") : keys.item(position);
+}
+
 QStringList numbersOf(const ItemList& shown, const Ziven_danni& content, int side,
                       const ItemList& keys) {
     QStringList numbers;
     numbers.reserve(shown.count());
-    for (const QString& text : shown.items()) {
-        const int position = content.firstPositionOf(side, text);
-        numbers.append(position < 0 ? QStringLiteral("0") : keys.item(position));
-    }
+    for (const QString& text : shown.items())
+        numbers.append(numberOf(text, content, side, keys));
     return numbers;
 }
 
@@ -50,6 +53,24 @@ void Ziven::Map_Shown_Numbers() {
     dum_N[0].addMany(numbersOf(Slowo[0].list(), m_content, 0, dum_N[4]));
     dum_N[1].clear();
     dum_N[1].addMany(numbersOf(Slowo[1].list(), m_content, 1, dum_N[5]));
+}
+
+void Ziven::remapAfterReturn(int leftAt, int rightAt) {
+    // The maps were in step with the relation lists before the two phrases
+    // came back at leftAt and rightAt, and every other text keeps the number
+    // the rule gave it, so inserting the two new numbers gives exactly what
+    // a rebuild from every text would, without looking up tens of thousands
+    // of texts.
+    const auto remap = [this](int side, int at) {
+        const auto i = static_cast<std::size_t>(side);
+        QStringList numbers = dum_N[i].toStringList();
+        if (at >= 0)
+            numbers.insert(at, numberOf(Slowo[i].list().item(at), m_content, side, dum_N[4 + i]));
+        dum_N[i].clear();
+        dum_N[i].addMany(numbers);
+    };
+    remap(0, leftAt);
+    remap(1, rightAt);
 }
 
 void Ziven::Show_Remaining() {

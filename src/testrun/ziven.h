@@ -75,6 +75,9 @@ public:
 
 private:
     void startUp();
+    // What Map_Shown_Numbers gives after phrases came back at these positions
+    // of the relation lists (-1: none), in time linear in copying the maps.
+    void remapAfterReturn(int leftAt, int rightAt);
     void trace(const char* handler, int index) const
     {
         if (m_trace)

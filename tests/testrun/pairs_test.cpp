@@ -218,3 +218,33 @@ TEST(Pairs, ExplainNeedsBothRelationListsSelected) {
 }
 
 } // namespace
+
+namespace {
+
+// Taking answers back keeps the number maps exactly what a rebuild from every
+// shown text gives, also where texts repeat or differ only in case.
+TEST(Pairs, MapsAfterRemovalEqualAFullRebuild) {
+    TestContentData data = fixtures::makeContent(9, 9);
+    data.left[2] = data.left[6] = QStringLiteral("same");
+    data.left[4] = QStringLiteral("Same");
+    data.right[3] = data.right[7] = QStringLiteral("също");
+    TestWindow t(data);
+    Ziven& w = *t.window;
+    for (const auto& [left, right] : {std::pair{7, 8}, {3, 4}, {5, 1}, {1, 3}, {9, 9}}) {
+        w.Slowo[0].list().click(shownPosition(w, 0, left));
+        w.Slowo[1].list().click(shownPosition(w, 1, right));
+        press(w, Izbrah);
+    }
+    for (int answer : {1, 3, 0, 1, 0}) {
+        clickAnswer(w, answer);
+        press(w, Wyrni);
+        const QStringList left = w.dum_N[0].toStringList();
+        const QStringList right = w.dum_N[1].toStringList();
+        w.Map_Shown_Numbers();
+        EXPECT_EQ(w.dum_N[0].toStringList(), left) << "after taking back answer " << answer;
+        EXPECT_EQ(w.dum_N[1].toStringList(), right) << "after taking back answer " << answer;
+    }
+    EXPECT_EQ(w.Slowo[2].list().count(), 0);
+}
+
+} // namespace
