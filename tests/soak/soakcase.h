@@ -1,0 +1,42 @@
+#pragma once
+
+#include "soakaction.h"
+#include "soakcontent.h"
+#include "soakrun.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace soak {
+
+struct Failure {
+    std::size_t at = 0; // index of the failing action; start-up failures count as 0
+    std::string message;
+};
+
+// One window lifetime: seed 1234 always gives the same actions on the same
+// content.
+struct CaseResult {
+    std::uint32_t seed = 0;
+    Actions actions;
+    std::size_t applied = 0; // actions the pupil could do and did
+    std::optional<Failure> failure;
+    Coverage coverage;
+};
+
+CaseResult runCase(const SoakContent& content, std::uint32_t seed);
+
+// Plays the actions on a fresh window, skipping those the pupil could not
+// do at that point, and stops at the first failure.
+std::optional<Failure> replay(const SoakContent& content, const Actions& actions);
+
+// The failing case cut down to a short list, written out for a person: the
+// run seed, the content, the list and what failed.
+std::string shrunkReport(const SoakContent& content, const CaseResult& failed);
+
+// The actions as played on a fresh window, one numbered line each, with the
+// rows and buttons they meet; then what failed, if anything.
+std::string narrate(const SoakContent& content, const Actions& actions);
+
+} // namespace soak
