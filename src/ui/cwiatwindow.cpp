@@ -2,6 +2,7 @@
 
 #include "appearance/cwiat.h"
 #include "ui/itemlistview.h"
+#include "ui/menubarkey.h"
 #include "ui/pictureboxwidget.h"
 #include "ui/programicon.h"
 #include "ui/units.h"
@@ -122,6 +123,7 @@ void CwiatWindow::buildMenu() {
     QAction* cancelAction = menuBar()->addAction(QStringLiteral("Отказ"));
     cancelAction->setObjectName(QStringLiteral("mnu_Otkaz"));
     connect(cancelAction, &QAction::triggered, this, &CwiatWindow::cancel);
+    addMenuBarKey(*this);
 }
 
 void CwiatWindow::cancel() {

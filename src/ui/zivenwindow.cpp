@@ -4,6 +4,7 @@
 #include "ui/commandbutton.h"
 #include "ui/cwiatwindow.h"
 #include "ui/itemlistview.h"
+#include "ui/menubarkey.h"
 #include "ui/pictureboxwidget.h"
 #include "ui/picturewindow.h"
 #include "ui/programicon.h"
@@ -128,6 +129,7 @@ void ZivenWindow::buildMenu() {
         m_model.Cwqt_Click();
         refresh();
     });
+    addMenuBarKey(*this);
 }
 
 void ZivenWindow::orderFocus() {
