@@ -699,8 +699,18 @@ std::string SoakRun::describe(const Action& a) const {
     const Ziven& w = win();
     switch (a.kind) {
     case Kind::Click:
-        if (const ItemList* l = list(a.list); l && a.index < l->count())
+        if (const ItemList* l = list(a.list); l && a.index < l->count()) {
             text += " " + shown(l->item(a.index));
+            if (a.list == List::Left || a.list == List::Right)
+                text += " (phrase " +
+                        std::to_string(
+                            m_numberOf[a.list == List::Left ? 0 : 1].value(l->item(a.index))) +
+                        ")";
+            else if (a.list == List::Answers)
+                text += " (phrases " +
+                        std::to_string(m_answers[static_cast<std::size_t>(a.index)].first) + "/" +
+                        std::to_string(m_answers[static_cast<std::size_t>(a.index)].second) + ")";
+        }
         break;
     case Kind::Key:
         if (const ItemList* l = list(a.list)) {
