@@ -42,6 +42,8 @@ void ControlSet::show(const Binding& binding) {
 
     widget.setGeometry(toPixels(control.rect()));
     widget.setToolTip(control.toolTip());
+    // A screen reader reads the tool-tip as the control's description.
+    widget.setAccessibleDescription(control.toolTip());
     widget.setEnabled(control.isEnabled());
     widget.setFont(toQFont(control.font()));
 

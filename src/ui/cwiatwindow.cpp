@@ -22,6 +22,13 @@ QString indexed(const char* name, std::size_t index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
+// What a screen reader calls the controls that have no caption of their own;
+// the option buttons' captions are separate labels beside them.
+const char* const sliderNames[] = {"Червена съставка", "Зелена съставка", "Синя съставка"};
+const char* const optionNames[] = {"Избор: цвят на формата", "Избор: фон на текста",
+                                   "Избор: цвят на текста", "Избор: цвят на бутоните"};
+const char* const fontListNames[] = {"Шрифтове", "Размери на буквите"};
+
 } // namespace
 
 CwiatWindow::CwiatWindow(Cwiat& model, std::function<void()> refresh)
@@ -41,6 +48,7 @@ void CwiatWindow::buildControls() {
 
     auto* swatch = new PictureBoxWidget(m_client);
     swatch->setObjectName(QStringLiteral("picColor"));
+    swatch->setAccessibleName(QStringLiteral("Получен цвят"));
     swatch->setFocusPolicy(Qt::NoFocus);
     m_controls.bind(model.picColor, *swatch, roles::filled,
                     [swatch, &model] { swatch->setPicture(model.picColor.picture()); });
@@ -62,6 +70,7 @@ void CwiatWindow::buildControls() {
         const Slider& control = model.Slider1[i];
         auto* slider = new QSlider(Qt::Horizontal, m_client);
         slider->setObjectName(indexed("Slider1", i));
+        slider->setAccessibleName(QString::fromUtf8(sliderNames[i]));
         m_controls.bind(control, *slider, roles::filled, [slider, &control] {
             slider->setRange(control.minimum(), control.maximum());
             slider->setValue(control.value());
@@ -81,6 +90,7 @@ void CwiatWindow::buildControls() {
         const OptionButton& control = model.Option1[i];
         auto* option = new QRadioButton(m_client);
         option->setObjectName(indexed("Option1", i));
+        option->setAccessibleName(QString::fromUtf8(optionNames[i]));
         group->addButton(option, static_cast<int>(i));
         m_controls.bind(control, *option, roles::filled, [option, group, &control] {
             if (option->isChecked() == control.isChecked()) return;
@@ -99,6 +109,7 @@ void CwiatWindow::buildControls() {
     for (std::size_t i = 0; i < model.List_font.size(); ++i) {
         auto* view = new ItemListView(model.List_font[i].list(), m_client);
         view->setObjectName(indexed("List_font", i));
+        view->setAccessibleName(QString::fromUtf8(fontListNames[i]));
         m_controls.bindList(model.List_font[i], *view);
         connect(view, &ItemListView::pupilActed, this, [this] { m_refresh(); });
     }
@@ -106,6 +117,7 @@ void CwiatWindow::buildControls() {
     const TextBox& sampleControl = model.Text_Cv[0];
     auto* sample = new QLineEdit(m_client);
     sample->setObjectName(QStringLiteral("Text_Cv(0)"));
+    sample->setAccessibleName(QStringLiteral("Образец на шрифта"));
     sample->setReadOnly(true);
     sample->setAlignment(Qt::AlignCenter);
     m_controls.bind(sampleControl, *sample, roles::box,

@@ -1,5 +1,6 @@
 #include "ui/pictureboxwidget.h"
 
+#include "ui/pictureboxaccessible.h"
 #include "ui/qtpicture.h"
 
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 PictureBoxWidget::PictureBoxWidget(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
+    PictureBoxAccessible::install();
 }
 
 void PictureBoxWidget::setPicture(PictureRef picture) {

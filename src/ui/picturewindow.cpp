@@ -13,6 +13,7 @@ PictureWindow::PictureWindow(Ziven_Graphika& model, std::function<void()> closed
     const PictureBox& control = model.Graphika[0];
     auto* display = new PictureBoxWidget(m_client);
     display->setObjectName(QStringLiteral("Graphika(0)"));
+    display->setAccessibleName(QStringLiteral("Увеличена картина"));
     m_controls.bind(control, *display, roles::filled,
                     [display, &control] { display->setPicture(control.picture()); });
 }

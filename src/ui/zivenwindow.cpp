@@ -24,6 +24,12 @@ QString indexed(const char* name, std::size_t index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
+// What a screen reader calls the controls that have no caption of their own.
+// Buttons and labels are named by their captions, which a set name would
+// hide from it.
+const char* const listNames[] = {"Латински изрази", "Значения", "Въведени отговори"};
+const char* const pictureNames[] = {"Картина", "Резервна картина"};
+
 // A window may be dropped from inside one of its own event handlers (its
 // menu, its close button), so it goes after the handler has returned. It
 // lets go of its models first, while they still exist.
@@ -65,6 +71,7 @@ void ZivenWindow::buildControls() {
     for (std::size_t i = 0; i < m_model.Slowo.size(); ++i) {
         auto* view = new ItemListView(m_model.Slowo[i].list(), m_client);
         view->setObjectName(indexed("Slowo", i));
+        view->setAccessibleName(QString::fromUtf8(listNames[i]));
         m_controls.bindList(m_model.Slowo[i], *view);
         connect(view, &ItemListView::pupilActed, this, &ZivenWindow::refresh);
     }
@@ -89,6 +96,7 @@ void ZivenWindow::buildControls() {
 
     auto* explanation = new QPlainTextEdit(m_client);
     explanation->setObjectName(QStringLiteral("Prowerka(0)"));
+    explanation->setAccessibleName(QStringLiteral("Обяснения"));
     explanation->setReadOnly(true);
     explanation->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     explanation->setFocusPolicy(Qt::StrongFocus);
@@ -100,6 +108,8 @@ void ZivenWindow::buildControls() {
 
     auto* verdict = new QLineEdit(m_client);
     verdict->setObjectName(QStringLiteral("Prowerka(1)"));
+    // Read as its text, "ДА" or "НЕ", not only seen as its colour.
+    verdict->setAccessibleName(QStringLiteral("Проверка"));
     verdict->setReadOnly(true);
     m_controls.bind(m_model.Prowerka[1], *verdict, roles::box,
                     [verdict, this] { verdict->setText(m_model.Prowerka[1].text()); });
@@ -108,6 +118,7 @@ void ZivenWindow::buildControls() {
         const PictureBox& control = m_model.Grafika[i];
         auto* panel = new PictureBoxWidget(m_client);
         panel->setObjectName(indexed("Grafika", i));
+        panel->setAccessibleName(QString::fromUtf8(pictureNames[i]));
         m_controls.bind(control, *panel, roles::filled,
                         [panel, &control] { panel->setPicture(control.picture()); });
         connect(panel, &PictureBoxWidget::clicked, this, [this, i] {
