@@ -10,6 +10,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // Ties the window to its launcher and icon on the desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.ziven.MatchingTest"));
 
     const PictureContentData pictures = builtinPictureData();
     QtFontPlatform fonts;

@@ -19,6 +19,9 @@
 #include <QSet>
 #include <QSlider>
 #include <QTest>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <gtest/gtest.h>
 
@@ -28,21 +31,8 @@ using ui::child;
 using ui::MainWindow;
 
 // Qt raises accessibility events only while a screen reader listens, which
-// the platform tells it; the offscreen platform never does. Its switch is
-// Qt's private platform interface, reached here by its exported names.
-class QPlatformAccessibility {
-public:
-    void setActive(bool active);
-};
-class QPlatformIntegration {
-public:
-    QPlatformAccessibility* accessibility() const;
-};
-class QGuiApplicationPrivate {
-public:
-    static QPlatformIntegration* platform_integration;
-};
-
+// the platform tells it; the offscreen platform never does, so the test
+// flips the platform's switch itself.
 namespace {
 
 void setScreenReaderListening(bool listening) {
