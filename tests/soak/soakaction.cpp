@@ -36,7 +36,29 @@ std::string keyName(Key key) {
     return "?";
 }
 
-std::string toString(const Action& a) {
+std::string wayName(Way way) {
+    switch (way) {
+    case Way::Mouse:
+        return "mouse";
+    case Way::DoubleClick:
+        return "double click";
+    case Way::Space:
+        return "Space";
+    case Way::Enter:
+        return "Enter";
+    case Way::Keys:
+        return "keys";
+    case Way::Trigger:
+        return "QAction::trigger";
+    case Way::Escape:
+        return "Escape";
+    }
+    return "?";
+}
+
+namespace {
+
+std::string what(const Action& a) {
     const std::string index = std::to_string(a.index);
     switch (a.kind) {
     case Kind::Click:
@@ -65,8 +87,17 @@ std::string toString(const Action& a) {
         return "menu Отказ";
     case Kind::CloseAppearance:
         return "close the appearance window";
+    case Kind::Attempt:
+        return "press the disabled Uprawl(" + index + ")";
     }
     return "?";
+}
+
+} // namespace
+
+std::string toString(const Action& a) {
+    // The model soak's actions all read as before.
+    return a.way == Way::Mouse ? what(a) : what(a) + " (by " + wayName(a.way) + ")";
 }
 
 } // namespace soak

@@ -147,6 +147,9 @@ bool SoakRun::applicable(const Action& a) const {
     case Kind::Cancel:
     case Kind::CloseAppearance:
         return c != nullptr;
+    case Kind::Attempt:
+        return a.index >= 0 && a.index < 4 &&
+               !w.Uprawl[static_cast<std::size_t>(a.index)].isEnabled();
     }
     return false;
 }
@@ -249,22 +252,70 @@ SoakRun::Look SoakRun::lookOf() const {
     return look;
 }
 
-void SoakRun::apply(const Action& a) {
+void SoakRun::perform(const Action& a) {
+    if (m_performer) {
+        m_performer(a);
+        return;
+    }
     Ziven& w = window();
     switch (a.kind) {
-    case Kind::Click: {
+    case Kind::Click:
+        list(a.list)->click(a.index);
+        break;
+    case Kind::Key: {
         ItemList& l = *list(a.list);
-        const QString text = l.item(a.index);
-        l.click(a.index);
+        l.setSelected(keyTarget(a.key, a.value, l.selected(), l.count()));
+        break;
+    }
+    case Kind::Press:
+        w.Uprawl_Click(a.index);
+        break;
+    case Kind::PanelClick:
+        w.Grafika_Click(0);
+        break;
+    case Kind::ClosePictures:
+        w.pictures().windowClosed();
+        break;
+    case Kind::Color:
+        w.Cwqt_Click();
+        break;
+    case Kind::Slider: {
+        Cwiat& c = *w.appearanceWindow();
+        c.Slider1[static_cast<std::size_t>(a.index)].setValue(a.value);
+        c.Slider1_Moved(a.index);
+        break;
+    }
+    case Kind::Option:
+        w.appearanceWindow()->Option1_Click(a.index);
+        break;
+    case Kind::Save:
+        w.appearanceWindow()->mnu_zapis_Click();
+        break;
+    case Kind::Cancel:
+    case Kind::CloseAppearance:
+        // The close button does what "Отказ" does.
+        w.appearanceWindow()->mnu_Otkaz_Click();
+        break;
+    case Kind::Attempt:
+        // A disabled button never reaches its handler.
+        break;
+    }
+}
+
+void SoakRun::apply(const Action& a) {
+    switch (a.kind) {
+    case Kind::Click: {
+        const QString text = list(a.list)->item(a.index);
+        perform(a);
         selected(a.list, a.index, text, true);
         break;
     }
     case Kind::Key: {
-        ItemList& l = *list(a.list);
+        const ItemList& l = *list(a.list);
         const int target = keyTarget(a.key, a.value, l.selected(), l.count());
         const bool changed = target != l.selected();
         const QString text = l.item(target);
-        l.setSelected(target);
+        perform(a);
         selected(a.list, target, text, changed);
         break;
     }
@@ -272,13 +323,12 @@ void SoakRun::apply(const Action& a) {
         // Every press first judges "Оцени" by the lists as they stand.
         m_oceniEnabled = static_cast<int>(m_answers.size()) >= 3 * rightLeft();
         const int before = m_answerSelected;
+        perform(a);
         switch (a.index) {
         case 0:
-            w.Uprawl_Click(0);
             enterPair();
             break;
         case 1:
-            w.Uprawl_Click(1);
             if (before >= 0) {
                 m_answers.erase(m_answers.begin() + before);
                 ++m_coverage.removals;
@@ -291,7 +341,6 @@ void SoakRun::apply(const Action& a) {
             }
             break;
         case 2:
-            w.Uprawl_Click(2);
             if (!m_answers.empty()) {
                 m_evaluated = true;
                 ++m_coverage.evaluations;
@@ -301,7 +350,6 @@ void SoakRun::apply(const Action& a) {
             }
             break;
         case 3:
-            w.Uprawl_Click(3);
             if (!m_evaluated) {
                 if (m_relationSelected[0] && m_relationSelected[1]) {
                     const int p = m_numberOf[0].value(*m_relationSelected[0]);
@@ -323,7 +371,7 @@ void SoakRun::apply(const Action& a) {
         break;
     }
     case Kind::PanelClick:
-        w.Grafika_Click(0);
+        perform(a);
         if (m_currentPhrase >= 1 && m_currentPhrase <= 30 &&
             numericParse(m_content.pictures.flags.value(m_currentPhrase)) > 0) {
             m_pictureWindowShown = true;
@@ -331,29 +379,26 @@ void SoakRun::apply(const Action& a) {
         }
         break;
     case Kind::ClosePictures:
-        w.pictures().windowClosed();
+        perform(a);
         m_pictureWindowShown = false;
         break;
     case Kind::Color:
-        w.Cwqt_Click();
+        perform(a);
         if (!m_appearanceOpen) loadAppearance();
         break;
-    case Kind::Slider: {
-        Cwiat& c = *w.appearanceWindow();
-        c.Slider1[static_cast<std::size_t>(a.index)].setValue(a.value);
-        c.Slider1_Moved(a.index);
+    case Kind::Slider:
+        perform(a);
         m_record[componentAt(m_target, a.index)] = QString::number(a.value);
         m_record[colourAt(m_target)] = QString::number(joinColour(
             m_record[componentAt(m_target, 0)].toInt(), m_record[componentAt(m_target, 1)].toInt(),
             m_record[componentAt(m_target, 2)].toInt()));
         break;
-    }
     case Kind::Option:
-        w.appearanceWindow()->Option1_Click(a.index);
+        perform(a);
         m_target = a.index;
         break;
     case Kind::Save: {
-        w.appearanceWindow()->mnu_zapis_Click();
+        perform(a);
         ++m_coverage.saves;
         const Colour form = m_record[colourAt(0)].toInt();
         const Colour background = m_record[colourAt(1)].toInt();
@@ -370,9 +415,11 @@ void SoakRun::apply(const Action& a) {
     }
     case Kind::Cancel:
     case Kind::CloseAppearance:
-        // The close button does what "Отказ" does.
-        w.appearanceWindow()->mnu_Otkaz_Click();
+        perform(a);
         m_appearanceOpen = false;
+        break;
+    case Kind::Attempt:
+        perform(a);
         break;
     }
 }
@@ -720,6 +767,7 @@ std::string SoakRun::describe(const Action& a) const {
         }
         break;
     case Kind::Press:
+    case Kind::Attempt:
         if (a.index >= 0 && a.index < 4)
             text += " \"" + str(w.Uprawl[static_cast<std::size_t>(a.index)].caption()) + "\"";
         break;

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <random>
@@ -71,7 +72,15 @@ public:
     std::string describe(const Action& action) const;
 
     Ziven& window() { return *m_window->window; }
+    const Ziven& window() const { return *m_window->window; }
     const Coverage& coverage() const { return m_coverage; }
+    // How often the program asked to end.
+    int programEndCalls() const { return m_window->end.calls; }
+
+    // Does an action some other way than calling the window's handlers
+    // (through real widgets, say); step() still works out what must follow.
+    using Performer = std::function<void(const Action&)>;
+    void setPerformer(Performer performer) { m_performer = std::move(performer); }
     std::optional<std::string> check() const;
 
 private:
@@ -90,6 +99,7 @@ private:
     const ItemList* list(List which) const;
     bool applicable(const Action& action) const;
     void apply(const Action& action);
+    void perform(const Action& action);
     void selected(List which, int row, const QString& text, bool raised);
     void focus(int phrase);
     void showPicture(int phrase);
@@ -109,6 +119,7 @@ private:
 
     const SoakContent& m_content;
     std::unique_ptr<fixtures::TestWindow> m_window;
+    Performer m_performer;
     std::array<QHash<QString, int>, 2> m_numberOf; // first Phrase number of a text
 
     // The model.
