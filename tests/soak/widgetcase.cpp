@@ -3,14 +3,17 @@
 #include "shrink.h"
 #include "widgetdriver.h"
 
+#include <chrono>
 #include <sstream>
 
 namespace soak {
 
 namespace {
 
-// Each replay builds and shows a window: keep cutting down affordable.
+// Each replay builds and shows a window: cutting down stops after this many
+// replays or this long, whichever comes first.
 constexpr int ShrinkReplays = 400;
+constexpr std::chrono::seconds ShrinkTime{20};
 // Short runs: a shown window is dearer than a model, and most faults show
 // within a few dozen actions.
 constexpr int MinLength = 40;
@@ -92,9 +95,11 @@ std::string widgetReport(const SoakContent& content, const CaseResult& failed) {
     const std::size_t end = std::min(failed.failure->at + 1, failed.actions.size());
     const Actions original(failed.actions.begin(),
                            failed.actions.begin() + static_cast<std::ptrdiff_t>(end));
+    const auto deadline = std::chrono::steady_clock::now() + ShrinkTime;
     const Actions shortest = shrink(
         original,
         [&](const Actions& candidate) -> std::optional<Actions> {
+            if (std::chrono::steady_clock::now() > deadline) return std::nullopt;
             const std::optional<Failure> f = replayWidgets(content, candidate);
             if (!f) return std::nullopt;
             return Actions(candidate.begin(),

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSlider>
 
 #include <cmath>
@@ -99,9 +100,39 @@ Failure checkControl(const Control& model, const QWidget* widget, const QString&
     return std::nullopt;
 }
 
+// The rows come from the list as they are drawn, so a view that missed a
+// row going or coming shows it only in its layout: a blank row at the end,
+// or rows that cannot be scrolled to. Scrolled to the end, the last row
+// must sit at the bottom.
+Failure checkScrollRange(ItemListView& view, int count, const std::string& n) {
+    if (count == 0) {
+        if (view.verticalScrollBar()->maximum() != 0)
+            return n + " is empty but scrolls to " +
+                   std::to_string(view.verticalScrollBar()->maximum());
+        return std::nullopt;
+    }
+    const QModelIndex last = view.model()->index(count - 1, 0);
+    view.visualRect(last); // lays out what is pending
+    QScrollBar& bar = *view.verticalScrollBar();
+    const int was = bar.value();
+    bar.setValue(bar.maximum());
+    const QRect rect = view.visualRect(last);
+    const int below = view.viewport()->height() - (rect.bottom() + 1);
+    bar.setValue(was);
+    if (below < 0)
+        return n + " cannot be scrolled far enough to show its last row " +
+               std::to_string(count - 1);
+    if (bar.maximum() > 0 && below >= rect.height())
+        return n + " shows " + std::to_string(below / rect.height()) +
+               " blank rows below its last row " + std::to_string(count - 1) +
+               " when scrolled to the end";
+    return std::nullopt;
+}
+
 // Short lists row by row; long ones at the ends, the selection and a spread.
 Failure checkList(const ListBox& model, const QWidget& window, const QString& name) {
-    const auto* view = find<ItemListView>(window, name);
+    // Checking the layout scrolls the view and back.
+    auto* view = window.findChild<ItemListView*>(name);
     if (auto f = checkControl(model, view, name, BoxRoles)) return f;
     const std::string n = name.toStdString();
     const ItemList& list = model.list();
@@ -125,6 +156,7 @@ Failure checkList(const ListBox& model, const QWidget& window, const QString& na
             return n + " row " + std::to_string(r) + " reads " + str(shown) + "; its list has " +
                    str(list.item(r));
     }
+    if (auto f = checkScrollRange(*view, count, n)) return f;
     const QModelIndexList selected = view->selectionModel()->selectedIndexes();
     const int shownRow = selected.isEmpty() ? -1 : selected.first().row();
     if (selected.size() > 1 || shownRow != list.selected())
