@@ -14,8 +14,12 @@ constexpr int Size = 19;
 constexpr int Description = 0;
 constexpr int FontName = 1;
 constexpr int FontSize = 2;
-constexpr int colourPosition(int target) { return 4 * target + 3; }
-constexpr int componentPosition(int target, int component) { return 4 * target + 4 + component; }
+constexpr int colourPosition(int target) {
+    return 4 * target + 3;
+}
+constexpr int componentPosition(int target, int component) {
+    return 4 * target + 4 + component;
+}
 
 // The record every run starts with.
 QStringList builtin();

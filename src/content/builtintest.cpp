@@ -53,21 +53,22 @@ constexpr int flagCount = 41;
 
 } // namespace
 
-QString publisherAddress()
-{
+QString publisherAddress() {
     return QStringLiteral("http://www.ziven-tests.example");
 }
 
-TestContentData builtinContentData()
-{
+TestContentData builtinContentData() {
     TestContentData data;
     for (const PhrasePair& pair : phrases) {
         data.left.append(QString::fromUtf16(pair.left));
         data.right.append(QString::fromUtf16(pair.right));
     }
     data.layout = {publisherAddress() + QStringLiteral(" Ziven  по BEL - латински пословици"),
-                   QStringLiteral("11250"), QStringLiteral("120"), QStringLiteral("3135"),
-                   QStringLiteral("3360"), QStringLiteral("7575")};
+                   QStringLiteral("11250"),
+                   QStringLiteral("120"),
+                   QStringLiteral("3135"),
+                   QStringLiteral("3360"),
+                   QStringLiteral("7575")};
     data.flags.append(QStringLiteral("Ima li obqsneniq"));
     for (int p = 1; p <= flagCount; ++p)
         data.flags.append(QStringLiteral("0"));
@@ -82,8 +83,7 @@ TestContentData builtinContentData()
     return data;
 }
 
-const Ziven_danni& builtinContent()
-{
+const Ziven_danni& builtinContent() {
     static const Ziven_danni content(builtinContentData());
     return content;
 }

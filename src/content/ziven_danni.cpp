@@ -1,7 +1,6 @@
 #include "content/ziven_danni.h"
 
-Ziven_danni::Ziven_danni(const TestContentData& data)
-{
+Ziven_danni::Ziven_danni(const TestContentData& data) {
     m_danni[0].addMany(data.left);
     m_danni[1].addMany(data.right);
     m_danni[3].addMany(data.layout);
@@ -20,28 +19,21 @@ Ziven_danni::Ziven_danni(const TestContentData& data)
     }
 }
 
-const ItemList& Ziven_danni::Danni(int index) const
-{
-    if (index < 0 || index >= static_cast<int>(m_danni.size()))
-        return m_empty;
+const ItemList& Ziven_danni::Danni(int index) const {
+    if (index < 0 || index >= static_cast<int>(m_danni.size())) return m_empty;
     return m_danni[static_cast<std::size_t>(index)];
 }
 
-const ItemList& Ziven_danni::Otgowor(int index) const
-{
-    if (index < 0 || index >= static_cast<int>(m_otgowor.size()))
-        return m_empty;
+const ItemList& Ziven_danni::Otgowor(int index) const {
+    if (index < 0 || index >= static_cast<int>(m_otgowor.size())) return m_empty;
     return m_otgowor[static_cast<std::size_t>(index)];
 }
 
-const QString& Ziven_danni::Ukazanie(int) const
-{
+const QString& Ziven_danni::Ukazanie(int) const {
     return m_ukazanie;
 }
 
-int Ziven_danni::firstPositionOf(int side, const QString& text) const
-{
-    if (side < 0 || side > 1)
-        return -1;
+int Ziven_danni::firstPositionOf(int side, const QString& text) const {
+    if (side < 0 || side > 1) return -1;
     return m_firstPosition[static_cast<std::size_t>(side)].value(text, -1);
 }

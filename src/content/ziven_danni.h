@@ -12,10 +12,11 @@
 // Everything one matching test consists of, as plain data. Tests and
 // benchmarks fill one of these to make a content of their own.
 struct TestContentData {
-    QStringList left;    // left phrases, in Phrase-number order
-    QStringList right;   // right phrases, in Phrase-number order
-    QStringList layout;  // title, window width, left list's left and width, right list's left and width
-    QStringList flags;   // item 0 a label, item p the explanation flag of phrase p
+    QStringList left;  // left phrases, in Phrase-number order
+    QStringList right; // right phrases, in Phrase-number order
+    QStringList
+        layout; // title, window width, left list's left and width, right list's left and width
+    QStringList flags;                 // item 0 a label, item p the explanation flag of phrase p
     std::array<QStringList, 31> lines; // lines[p]: extra explanation lines of phrase p (1..30)
     QString instructions;
 };

@@ -61,10 +61,8 @@ public:
     std::uint64_t revision() const { return m_revision; }
 
 protected:
-    template <typename T> void assign(T& field, const T& value)
-    {
-        if (field == value)
-            return;
+    template <typename T> void assign(T& field, const T& value) {
+        if (field == value) return;
         field = value;
         ++m_revision;
     }
@@ -107,10 +105,8 @@ class PictureBox : public Control {
 public:
     using Control::Control;
     const PictureRef& picture() const { return m_picture; }
-    void setPicture(PictureRef picture)
-    {
-        if (m_picture == picture)
-            return;
+    void setPicture(PictureRef picture) {
+        if (m_picture == picture) return;
         m_picture = std::move(picture);
         touch();
     }
@@ -140,8 +136,7 @@ public:
     int maximum() const { return m_maximum; }
     int value() const { return m_value; }
     // Held within the range.
-    void setValue(int value)
-    {
+    void setValue(int value) {
         assign(m_value, value < m_minimum ? m_minimum : (value > m_maximum ? m_maximum : value));
     }
 
@@ -170,8 +165,7 @@ public:
     using Control::Control;
     int clientWidth() const { return m_clientWidth; }
     int clientHeight() const { return m_clientHeight; }
-    void setClientSize(int width, int height)
-    {
+    void setClientSize(int width, int height) {
         assign(m_clientWidth, width);
         assign(m_clientHeight, height);
     }
@@ -183,14 +177,12 @@ public:
     void setOuterHeight(int height) { assign(m_clientHeight, height - m_frameHeight); }
     int frameWidth() const { return m_frameWidth; }
     int frameHeight() const { return m_frameHeight; }
-    void setFrame(int width, int height)
-    {
+    void setFrame(int width, int height) {
         m_frameWidth = width;
         m_frameHeight = height;
     }
     std::uint64_t raiseCount() const { return m_raiseCount; }
-    void raise()
-    {
+    void raise() {
         ++m_raiseCount;
         touch();
     }

@@ -37,4 +37,6 @@ std::int16_t parseInt16(const QString& text);
 // Red is bits 0-7, green 8-15, blue 16-23; higher bits are ignored.
 Rgb splitColour(std::int32_t value);
 Colour joinColour(int red, int green, int blue);
-inline Colour joinColour(Rgb rgb) { return joinColour(rgb.red, rgb.green, rgb.blue); }
+inline Colour joinColour(Rgb rgb) {
+    return joinColour(rgb.red, rgb.green, rgb.blue);
+}

@@ -16,8 +16,8 @@
 // the pupil's window names them; creating it runs the start-up.
 class Ziven : public WindowModel {
 public:
-    Ziven(const Ziven_danni& content, const PictureContentData& pictures,
-          const FontPlatform& fonts, ProgramEnd& programEnd);
+    Ziven(const Ziven_danni& content, const PictureContentData& pictures, const FontPlatform& fonts,
+          ProgramEnd& programEnd);
     ~Ziven() override;
 
     // Shown lists: 0 left phrases (sorted), 1 right phrases (sorted), 2 answers.
@@ -26,12 +26,12 @@ public:
     // Hidden number lists: 0/1 Phrase numbers of the shown relation lists,
     // 2/3 left/right numbers of each answer, 4/5 the left/right key lists.
     std::array<ItemList, 6> dum_N;
-    ItemList Nastroiki;                      // one item: m, the correct combinations
-    std::array<ItemList, 1> Cweta;           // the appearance record
-    std::array<Button, 4> Uprawl;            // Избрах, Върни, Оцени, Обясни
-    Label Ndapis;                            // the counter / result label
-    std::array<TextBox, 2> Prowerka;         // 0 instructions/explanations, 1 verdict
-    std::array<PictureBox, 2> Grafika;       // 0 the panel, 1 the no-picture image
+    ItemList Nastroiki;                // one item: m, the correct combinations
+    std::array<ItemList, 1> Cweta;     // the appearance record
+    std::array<Button, 4> Uprawl;      // Избрах, Върни, Оцени, Обясни
+    Label Ndapis;                      // the counter / result label
+    std::array<TextBox, 2> Prowerka;   // 0 instructions/explanations, 1 verdict
+    std::array<PictureBox, 2> Grafika; // 0 the panel, 1 the no-picture image
 
     std::int16_t Correct_Count = 0;
     std::int16_t Current_Phrase = 0;
@@ -68,8 +68,7 @@ public:
 
     // Called with a handler's name and index each time one starts; for tests
     // that check which handlers a pupil action runs.
-    void setTrace(std::function<void(const char* handler, int index)> trace)
-    {
+    void setTrace(std::function<void(const char* handler, int index)> trace) {
         m_trace = std::move(trace);
     }
 
@@ -78,10 +77,8 @@ private:
     // What Map_Shown_Numbers gives after phrases came back at these positions
     // of the relation lists (-1: none), in time linear in copying the maps.
     void remapAfterReturn(int leftAt, int rightAt);
-    void trace(const char* handler, int index) const
-    {
-        if (m_trace)
-            m_trace(handler, index);
+    void trace(const char* handler, int index) const {
+        if (m_trace) m_trace(handler, index);
     }
 
     const Ziven_danni& m_content;

@@ -4,8 +4,7 @@
 
 namespace {
 
-TEST(BuiltinTest, HasTwentyFivePhrasesASideCharacterForCharacter)
-{
+TEST(BuiltinTest, HasTwentyFivePhrasesASideCharacterForCharacter) {
     const Ziven_danni& content = builtinContent();
     ASSERT_EQ(content.Danni(0).count(), 25);
     ASSERT_EQ(content.Danni(1).count(), 25);
@@ -39,28 +38,24 @@ TEST(BuiltinTest, HasTwentyFivePhrasesASideCharacterForCharacter)
     EXPECT_EQ(longestRight, 64);
 }
 
-TEST(BuiltinTest, PhrasesAreDistinctWithinEachList)
-{
+TEST(BuiltinTest, PhrasesAreDistinctWithinEachList) {
     const Ziven_danni& content = builtinContent();
     for (int side : {0, 1})
         for (int i = 0; i < 25; ++i)
             EXPECT_EQ(content.firstPositionOf(side, content.Danni(side).item(i)), i);
 }
 
-TEST(BuiltinTest, TitleAndLayout)
-{
+TEST(BuiltinTest, TitleAndLayout) {
     const ItemList& layout = builtinContent().Danni(3);
     ASSERT_EQ(layout.count(), 6);
     const QString title = layout.item(0);
     EXPECT_TRUE(title.startsWith(publisherAddress() + " "));
     EXPECT_TRUE(title.endsWith(" Ziven  по BEL - латински пословици"));
     EXPECT_TRUE(publisherAddress().contains(".example"));
-    EXPECT_EQ(layout.toStringList().mid(1),
-              QStringList({"11250", "120", "3135", "3360", "7575"}));
+    EXPECT_EQ(layout.toStringList().mid(1), QStringList({"11250", "120", "3135", "3360", "7575"}));
 }
 
-TEST(BuiltinTest, InstructionsAreSevenCrLfLines)
-{
+TEST(BuiltinTest, InstructionsAreSevenCrLfLines) {
     const QString text = builtinContent().Ukazanie(0);
     EXPECT_EQ(text.size(), 376);
     QStringList lines = text.split("\r\n");
@@ -77,8 +72,7 @@ TEST(BuiltinTest, InstructionsAreSevenCrLfLines)
               "Трябва да се подберат всички правилни комбинация от двойки изрази от лявото и ");
 }
 
-TEST(BuiltinTest, ExplanationFlagsAndLines)
-{
+TEST(BuiltinTest, ExplanationFlagsAndLines) {
     const Ziven_danni& content = builtinContent();
     const ItemList& flags = content.Otgowor(0);
     ASSERT_EQ(flags.count(), 42);
@@ -99,8 +93,7 @@ TEST(BuiltinTest, ExplanationFlagsAndLines)
     EXPECT_EQ(content.Otgowor(-1).count(), 0);
 }
 
-TEST(BuiltinTest, IsOneInstanceAndOtherContentsLeaveItAlone)
-{
+TEST(BuiltinTest, IsOneInstanceAndOtherContentsLeaveItAlone) {
     const Ziven_danni* first = &builtinContent();
     TestContentData data = builtinContentData();
     data.left = {"a", "b"};

@@ -21,17 +21,17 @@ public:
     void selectionChanged(int row) override { events.push_back("sel " + std::to_string(row)); }
 
 private:
-    void add(const char* what, int first, int last)
-    {
+    void add(const char* what, int first, int last) {
         events.push_back(std::string(what) + " " + std::to_string(first) + "-" +
                          std::to_string(last));
     }
 };
 
-QStringList items(const ItemList& list) { return list.toStringList(); }
+QStringList items(const ItemList& list) {
+    return list.toStringList();
+}
 
-TEST(ItemList, ReadingOutsideTheListGivesTheEmptyText)
-{
+TEST(ItemList, ReadingOutsideTheListGivesTheEmptyText) {
     ItemList list;
     list.add("a");
     for (int position : {1, 2, 32767, -1, -32768})
@@ -39,8 +39,7 @@ TEST(ItemList, ReadingOutsideTheListGivesTheEmptyText)
     EXPECT_EQ(list.item(0), "a");
 }
 
-TEST(ItemList, UnsortedKeepsTheOrderOfAdding)
-{
+TEST(ItemList, UnsortedKeepsTheOrderOfAdding) {
     ItemList list;
     for (const char* text : {"b", "A", "c", "a"})
         list.add(text);
@@ -55,8 +54,7 @@ struct SortCase {
 
 class SortedInsertion : public testing::TestWithParam<SortCase> {};
 
-TEST_P(SortedInsertion, PutsEachTextAtItsAlphabeticalPlace)
-{
+TEST_P(SortedInsertion, PutsEachTextAtItsAlphabeticalPlace) {
     const SortCase& c = GetParam();
     ItemList list(Sorting::Sorted);
     for (const char* text : c.added)
@@ -75,22 +73,23 @@ TEST_P(SortedInsertion, PutsEachTextAtItsAlphabeticalPlace)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SortedInsertion,
-    testing::Values(
-        SortCase{"latin_case_ignored", {"nota bene", "De facto", "expressis verbis", "de jure"},
-                 {"De facto", "de jure", "expressis verbis", "nota bene"}},
-        SortCase{"cyrillic_case_ignored",
-                 {"човек търся", "Безделието", "благородството", "в пълен състав"},
-                 {"Безделието", "благородството", "в пълен състав", "човек търся"}},
-        SortCase{"same_letters_other_case_fixed_order", {"abc", "ABC", "Abc"},
-                 {"ABC", "Abc", "abc"}},
-        SortCase{"cyrillic_other_case", {"да", "ДА", "Да"}, {"ДА", "Да", "да"}},
-        SortCase{"prefix_first", {"in corpore sano", "in corpore", "in"},
-                 {"in", "in corpore", "in corpore sano"}},
-        SortCase{"duplicates_and_empty", {"b", "", "b", "a"}, {"", "a", "b", "b"}}),
+    testing::Values(SortCase{"latin_case_ignored",
+                             {"nota bene", "De facto", "expressis verbis", "de jure"},
+                             {"De facto", "de jure", "expressis verbis", "nota bene"}},
+                    SortCase{"cyrillic_case_ignored",
+                             {"човек търся", "Безделието", "благородството", "в пълен състав"},
+                             {"Безделието", "благородството", "в пълен състав", "човек търся"}},
+                    SortCase{"same_letters_other_case_fixed_order",
+                             {"abc", "ABC", "Abc"},
+                             {"ABC", "Abc", "abc"}},
+                    SortCase{"cyrillic_other_case", {"да", "ДА", "Да"}, {"ДА", "Да", "да"}},
+                    SortCase{"prefix_first",
+                             {"in corpore sano", "in corpore", "in"},
+                             {"in", "in corpore", "in corpore sano"}},
+                    SortCase{"duplicates_and_empty", {"b", "", "b", "a"}, {"", "a", "b", "b"}}),
     [](const testing::TestParamInfo<SortCase>& info) { return info.param.name; });
 
-TEST(ItemList, SelectionStaysOnItsItem)
-{
+TEST(ItemList, SelectionStaysOnItsItem) {
     ItemList list(Sorting::Sorted);
     list.addMany({"b", "d", "f"});
     list.setSelected(1); // "d"
@@ -109,8 +108,7 @@ TEST(ItemList, SelectionStaysOnItsItem)
     EXPECT_EQ(list.selected(), -1);
 }
 
-TEST(ItemList, OnlyARealChangeByProgramRaisesTheClickHandling)
-{
+TEST(ItemList, OnlyARealChangeByProgramRaisesTheClickHandling) {
     ItemList list;
     list.addMany({"a", "b", "c"});
     int clicks = 0;
@@ -135,8 +133,7 @@ TEST(ItemList, OnlyARealChangeByProgramRaisesTheClickHandling)
     EXPECT_EQ(list.selected(), -1);
 }
 
-TEST(ItemList, APupilsClickRaisesTheHandlingEveryTime)
-{
+TEST(ItemList, APupilsClickRaisesTheHandlingEveryTime) {
     ItemList list;
     list.addMany({"a", "b"});
     int clicks = 0;
@@ -149,8 +146,7 @@ TEST(ItemList, APupilsClickRaisesTheHandlingEveryTime)
     EXPECT_EQ(list.selected(), 0);
 }
 
-TEST(ItemList, ClickHandlingRunsNestedBeforeSetSelectedReturns)
-{
+TEST(ItemList, ClickHandlingRunsNestedBeforeSetSelectedReturns) {
     ItemList a;
     ItemList b;
     a.addMany({"x", "y"});
@@ -169,8 +165,7 @@ TEST(ItemList, ClickHandlingRunsNestedBeforeSetSelectedReturns)
     EXPECT_EQ(order, (std::vector<std::string>{"a in", "b", "a out"}));
 }
 
-TEST(ItemList, TellsAViewRowByRow)
-{
+TEST(ItemList, TellsAViewRowByRow) {
     ItemList list(Sorting::Sorted);
     RecordingObserver view;
     list.setObserver(&view);
@@ -186,8 +181,7 @@ TEST(ItemList, TellsAViewRowByRow)
                                         "-? 0-0", "- 0-0", "reset?", "reset"}));
 }
 
-TEST(ItemList, HoldsAtMost32767Items)
-{
+TEST(ItemList, HoldsAtMost32767Items) {
     ItemList list;
     QStringList many;
     for (int i = 0; i < ItemList::MaxCount + 5; ++i)
