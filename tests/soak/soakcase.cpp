@@ -45,34 +45,11 @@ CaseResult runCase(const SoakContent& content, std::uint32_t seed) {
 }
 
 std::optional<Failure> replay(const SoakContent& content, const Actions& actions) {
-    SoakRun run(content);
-    if (auto failure = run.startFailure()) return Failure{0, "after start-up: " + *failure};
-    for (std::size_t i = 0; i < actions.size(); ++i) {
-        const SoakRun::Result r = run.step(actions[i]);
-        if (r.outcome == SoakRun::Outcome::Failed) return Failure{i, r.message};
-    }
-    return std::nullopt;
+    return replayOn(SoakRun(content), actions);
 }
 
 std::string narrate(const SoakContent& content, const Actions& actions) {
-    std::ostringstream out;
-    SoakRun run(content);
-    if (auto failure = run.startFailure()) {
-        out << "  fails right after start-up: " << *failure << '\n';
-        return out.str();
-    }
-    for (std::size_t i = 0; i < actions.size(); ++i) {
-        const std::string what = run.describe(actions[i]);
-        const SoakRun::Result r = run.step(actions[i]);
-        out << "  " << i + 1 << ". " << what;
-        if (r.outcome == SoakRun::Outcome::Skipped) out << "  (not possible here, skipped)";
-        out << '\n';
-        if (r.outcome == SoakRun::Outcome::Failed) {
-            out << "  => " << r.message << '\n';
-            break;
-        }
-    }
-    return out.str();
+    return narrateOn(SoakRun(content), actions);
 }
 
 std::string shrunkReport(const SoakContent& content, const CaseResult& failed) {

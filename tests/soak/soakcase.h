@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <sstream>
 #include <string>
 
 namespace soak {
@@ -26,6 +27,41 @@ struct CaseResult {
 };
 
 CaseResult runCase(const SoakContent& content, std::uint32_t seed);
+
+// Plays the actions on a fresh driver (a SoakRun over the models, or one that
+// drives the real widgets), skipping those the pupil could not do at that
+// point, and stops at the first failure.
+template <typename Driver>
+std::optional<Failure> replayOn(Driver&& driver, const Actions& actions) {
+    if (auto failure = driver.startFailure()) return Failure{0, "after start-up: " + *failure};
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        const SoakRun::Result r = driver.step(actions[i]);
+        if (r.outcome == SoakRun::Outcome::Failed) return Failure{i, r.message};
+    }
+    return std::nullopt;
+}
+
+// The actions as played on a fresh driver, one numbered line each, with the
+// rows and buttons they meet; then what failed, if anything.
+template <typename Driver> std::string narrateOn(Driver&& driver, const Actions& actions) {
+    std::ostringstream out;
+    if (auto failure = driver.startFailure()) {
+        out << "  fails right after start-up: " << *failure << '\n';
+        return out.str();
+    }
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        const std::string what = driver.describe(actions[i]);
+        const SoakRun::Result r = driver.step(actions[i]);
+        out << "  " << i + 1 << ". " << what;
+        if (r.outcome == SoakRun::Outcome::Skipped) out << "  (not possible here, skipped)";
+        out << '\n';
+        if (r.outcome == SoakRun::Outcome::Failed) {
+            out << "  => " << r.message << '\n';
+            break;
+        }
+    }
+    return out.str();
+}
 
 // Plays the actions on a fresh window, skipping those the pupil could not
 // do at that point, and stops at the first failure.

@@ -23,24 +23,7 @@ constexpr int MaxLength = 400;
 constexpr int HurriedLength = 600;
 
 std::string narrateWidgets(const SoakContent& content, const Actions& actions) {
-    std::ostringstream out;
-    WidgetDriver driver(content);
-    if (auto failure = driver.startFailure()) {
-        out << "  fails right after start-up: " << *failure << '\n';
-        return out.str();
-    }
-    for (std::size_t i = 0; i < actions.size(); ++i) {
-        const std::string what = driver.describe(actions[i]);
-        const SoakRun::Result r = driver.step(actions[i]);
-        out << "  " << i + 1 << ". " << what;
-        if (r.outcome == SoakRun::Outcome::Skipped) out << "  (not possible here, skipped)";
-        out << '\n';
-        if (r.outcome == SoakRun::Outcome::Failed) {
-            out << "  => " << r.message << '\n';
-            break;
-        }
-    }
-    return out.str();
+    return narrateOn(WidgetDriver(content), actions);
 }
 
 } // namespace
@@ -82,13 +65,7 @@ CaseResult runWidgetCase(const SoakContent& content, std::uint32_t seed) {
 }
 
 std::optional<Failure> replayWidgets(const SoakContent& content, const Actions& actions) {
-    WidgetDriver driver(content);
-    if (auto failure = driver.startFailure()) return Failure{0, "after start-up: " + *failure};
-    for (std::size_t i = 0; i < actions.size(); ++i) {
-        const SoakRun::Result r = driver.step(actions[i]);
-        if (r.outcome == SoakRun::Outcome::Failed) return Failure{i, r.message};
-    }
-    return std::nullopt;
+    return replayOn(WidgetDriver(content), actions);
 }
 
 std::string widgetReport(const SoakContent& content, const CaseResult& failed) {
