@@ -1,22 +1,14 @@
 // Pupil actions at the built-in size, a large test and the largest test the
 // data model allows. Each measured action starts from the same state: the
 // setup and the undoing around it are not timed.
+#include "benchsizes.h"
 #include "fixtures/testcontents.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-enum Button { Izbrah = 0, Wyrni = 1, Oceni = 2, Obqsni = 3 };
-
-void sizes(benchmark::internal::Benchmark* b) {
-    b->Args({25, 25})->Args({1000, 1000})->Args({32767, 10922})->Unit(benchmark::kMicrosecond);
-}
-
-TestContentData contentFor(const benchmark::State& state) {
-    return fixtures::makeContent(static_cast<int>(state.range(0)),
-                                 static_cast<int>(state.range(1)));
-}
+using namespace bench;
 
 // Chooses the last phrase on each side, where nothing follows to move.
 void chooseLastPair(Ziven& w) {

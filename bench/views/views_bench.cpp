@@ -2,6 +2,7 @@
 // press or key, the model's handling, showing the result in every window and
 // the repaint that follows, at the built-in size, a large test and the
 // largest test the data model allows. Setup and undoing are not timed.
+#include "benchsizes.h"
 #include "fixtures/testcontents.h"
 #include "ui/itemlistview.h"
 #include "ui/zivenwindow.h"
@@ -17,16 +18,7 @@
 
 namespace {
 
-enum Button { Izbrah = 0, Wyrni = 1, Oceni = 2, Obqsni = 3 };
-
-void sizes(benchmark::internal::Benchmark* b) {
-    b->Args({25, 25})->Args({1000, 1000})->Args({32767, 10922})->Unit(benchmark::kMicrosecond);
-}
-
-TestContentData contentFor(const benchmark::State& state) {
-    return fixtures::makeContent(static_cast<int>(state.range(0)),
-                                 static_cast<int>(state.range(1)));
-}
+using namespace bench;
 
 // The model and its shown window, painted once.
 struct Shown {
