@@ -130,17 +130,18 @@ void Cwiat::Form_Load() {
     setFontName(recordText(AppearanceRecord::FontName));
     List_font[0].list().clear();
     Fill_Font_List();
-    const QString fontName = recordText(AppearanceRecord::FontName);
+    // Each comparison reads the record afresh: a selection runs the list's
+    // click handling, which writes the record.
     ItemList& names = List_font[0].list();
     for (int i = 0; i < names.count(); ++i) {
-        if (names.item(i) == fontName) names.setSelected(i);
+        if (names.item(i) == recordText(AppearanceRecord::FontName)) names.setSelected(i);
     }
-    const QString fontSize = recordText(AppearanceRecord::FontSize);
     // Only a damaged record has no size; the sample then keeps its own.
-    if (const double points = numericParse(fontSize); points > 0.0) Text_Cv[0].setFontSize(points);
+    if (const double points = numericParse(recordText(AppearanceRecord::FontSize)); points > 0.0)
+        Text_Cv[0].setFontSize(points);
     ItemList& sizes = List_font[1].list();
     for (int i = 0; i < sizes.count(); ++i) {
-        if (sizes.item(i) == fontSize) sizes.setSelected(i);
+        if (sizes.item(i) == recordText(AppearanceRecord::FontSize)) sizes.setSelected(i);
     }
 
     Opredeli_cwqt();

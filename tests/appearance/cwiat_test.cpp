@@ -442,6 +442,23 @@ TEST_F(AppearanceWindow, SizeIsStoredAsAskedWhenThePlatformCannotTell) {
     EXPECT_EQ(record.item(2), QStringLiteral("11"));
 }
 
+// On a machine that draws 12 points a size larger, selecting "12" at load
+// stores "13"; the size list is compared with the record as it now stands,
+// so "13" is selected next, and so on while the record keeps changing.
+TEST_F(AppearanceWindow, LoadComparesSizesWithTheRecordAsItChanges) {
+    class OneSizeUp : public FakeFonts {
+    public:
+        using FakeFonts::FakeFonts;
+        double realisedSize(const QString&, double points) const override {
+            return points == 12.0 || points == 13.0 ? points + 1.0 : points;
+        }
+    } platform{SomeFonts};
+    Cwiat& w = open(platform);
+    EXPECT_EQ(w.List_font[1].list().item(w.List_font[1].list().selected()), QStringLiteral("14"));
+    EXPECT_EQ(record.item(2), QStringLiteral("14"));
+    EXPECT_EQ(w.Text_Cv[0].font().size, 14.0);
+}
+
 TEST_F(AppearanceWindow, FontListWithoutAnyFonts) {
     FakeFonts none{{}};
     Cwiat& w = open(none);
