@@ -37,6 +37,26 @@ struct LastPair {
     QString left, right, leftNumber, rightNumber;
 };
 
+// Times one press with the last pair chosen, putting the state back after
+// each, untimed; `reset` undoes what the press changed beyond the lists.
+template <typename Reset = void (*)(Ziven&)>
+void timeOnLastPair(
+    benchmark::State& state, bench::Button button, Reset reset = [](Ziven&) {}) {
+    fixtures::TestWindow t(contentFor(state));
+    Ziven& w = *t.window;
+    const LastPair pair(w);
+    for (auto _ : state) {
+        state.PauseTiming();
+        chooseLastPair(w);
+        state.ResumeTiming();
+        w.Uprawl_Click(button);
+        state.PauseTiming();
+        pair.restore(w);
+        reset(w);
+        state.ResumeTiming();
+    }
+}
+
 // Enters pairs until the answers are the given share of the right list.
 void enterPairs(Ziven& w, int count) {
     for (int i = 0; i < count; ++i) {
@@ -61,18 +81,7 @@ void BM_StartUp(benchmark::State& state) {
 BENCHMARK(BM_StartUp)->Apply(sizes);
 
 void BM_Izbrah(benchmark::State& state) {
-    fixtures::TestWindow t(contentFor(state));
-    Ziven& w = *t.window;
-    const LastPair pair(w);
-    for (auto _ : state) {
-        state.PauseTiming();
-        chooseLastPair(w);
-        state.ResumeTiming();
-        w.Uprawl_Click(Izbrah);
-        state.PauseTiming();
-        pair.restore(w);
-        state.ResumeTiming();
-    }
+    timeOnLastPair(state, Izbrah);
 }
 BENCHMARK(BM_Izbrah)->Apply(sizes);
 
@@ -119,19 +128,8 @@ void BM_Oceni(benchmark::State& state) {
 BENCHMARK(BM_Oceni)->Apply(sizes);
 
 void BM_ObqsniDuringTest(benchmark::State& state) {
-    fixtures::TestWindow t(contentFor(state));
-    Ziven& w = *t.window;
-    const LastPair pair(w);
-    for (auto _ : state) {
-        state.PauseTiming();
-        chooseLastPair(w);
-        state.ResumeTiming();
-        w.Uprawl_Click(Obqsni);
-        state.PauseTiming();
-        pair.restore(w);
-        w.Uprawl[Obqsni].setEnabled(true);
-        state.ResumeTiming();
-    }
+    // "Обясни" disables itself after its one use during the test.
+    timeOnLastPair(state, Obqsni, [](Ziven& w) { w.Uprawl[Obqsni].setEnabled(true); });
 }
 BENCHMARK(BM_ObqsniDuringTest)->Apply(sizes);
 

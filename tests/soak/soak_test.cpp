@@ -26,15 +26,6 @@ namespace {
 constexpr std::size_t ShortRunActions = 10000;
 constexpr std::uint32_t ShortRunSeed = 1234;
 
-std::optional<double> envNumber(const char* name) {
-    const char* text = std::getenv(name);
-    if (!text || !*text) return std::nullopt;
-    char* end = nullptr;
-    const double value = std::strtod(text, &end);
-    if (end == text) return std::nullopt;
-    return value;
-}
-
 struct Tally {
     std::size_t cases = 0;
     std::size_t actions = 0;

@@ -5,6 +5,7 @@
 #include "soakrun.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -25,6 +26,17 @@ struct CaseResult {
     std::optional<Failure> failure;
     Coverage coverage;
 };
+
+// The number an environment variable holds (ZIVEN_SOAK_SEED,
+// ZIVEN_SOAK_SECONDS), or nothing when it is unset or not a number.
+inline std::optional<double> envNumber(const char* name) {
+    const char* text = std::getenv(name);
+    if (!text || !*text) return std::nullopt;
+    char* end = nullptr;
+    const double value = std::strtod(text, &end);
+    if (end == text) return std::nullopt;
+    return value;
+}
 
 CaseResult runCase(const SoakContent& content, std::uint32_t seed);
 

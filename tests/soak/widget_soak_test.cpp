@@ -47,15 +47,6 @@ QWidget* at(ZivenWindow& window, const char* name) {
     return window.findChild<QWidget*>(QLatin1String(name));
 }
 
-std::optional<double> envNumber(const char* name) {
-    const char* text = std::getenv(name);
-    if (!text || !*text) return std::nullopt;
-    char* end = nullptr;
-    const double value = std::strtod(text, &end);
-    if (end == text) return std::nullopt;
-    return value;
-}
-
 class WidgetSoak : public ::testing::TestWithParam<std::size_t> {
 protected:
     const SoakContent& content() const { return contentNamed(contentNames[GetParam()]); }
